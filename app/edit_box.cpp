@@ -1,0 +1,150 @@
+#include "app/edit_box.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "app/text_line.h"
+#include "app/win32_handles.h"
+#include "app/window_layout.h"
+
+namespace
+{
+constexpr UINT_PTR kSubclassId = 1;
+
+struct EditBoxState
+{
+    UniqueBrush whiteBrush;
+    bool centreTextLine;
+};
+
+int TextLineHeight(HWND box)
+{
+    WindowDC dc(box);
+    if (!dc.get())
+        return 0;
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0));
+    SelectedObject selected(dc.get(), font ? font : GetStockObject(SYSTEM_FONT));
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc.get(), "W", 1, &extent);
+    return extent.cy;
+}
+
+// The client rectangle in the coordinates of the box's window DC.
+RECT ClientRectInWindow(HWND box)
+{
+    RECT window;
+    RECT client;
+    GetWindowRect(box, &window);
+    GetClientRect(box, &client);
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -window.left, -window.top);
+    return client;
+}
+
+LRESULT OnNcCalcSize(HWND box, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = DefSubclassProc(box, WM_NCCALCSIZE, wParam, lParam);
+    RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+    const int lineHeight = TextLineHeight(box);
+    // A line taller than the box keeps the edit control's own layout.
+    if (lineHeight > 0 && lineHeight < client.bottom - client.top)
+    {
+        const LineBand band = CentredTextLine(client.top, client.bottom, lineHeight);
+        client.top = band.top;
+        client.bottom = band.bottom;
+    }
+    return result;
+}
+
+// Fills the bands above and below the text line white, then lets the control draw its border.
+LRESULT OnNcPaint(HWND box, const EditBoxState& state, WPARAM wParam, LPARAM lParam)
+{
+    {
+        WindowDC dc(box, true);
+        if (dc.get())
+        {
+            RECT window;
+            GetWindowRect(box, &window);
+            OffsetRect(&window, -window.left, -window.top);
+            const RECT client = ClientRectInWindow(box);
+            ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+            FillRect(dc.get(), &window, state.whiteBrush.get());
+        }
+    }
+    return DefSubclassProc(box, WM_NCPAINT, wParam, lParam);
+}
+
+// Clicks above or below the text line hit the frame, so they never move the caret.
+LRESULT OnNcHitTest(HWND box, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT hit = DefSubclassProc(box, WM_NCHITTEST, wParam, lParam);
+    if (hit == HTCLIENT)
+        return hit;
+    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT window;
+    GetWindowRect(box, &window);
+    if (PtInRect(&window, point))
+        return HTBORDER;
+    return hit;
+}
+
+LRESULT OnCtlColor(const EditBoxState& state, WPARAM wParam)
+{
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, kEditTextColour);
+    SetBkColor(dc, kEditBackColour);
+    return reinterpret_cast<LRESULT>(state.whiteBrush.get());
+}
+
+LRESULT OnEraseBackground(HWND box, const EditBoxState& state, WPARAM wParam)
+{
+    RECT client;
+    GetClientRect(box, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, state.whiteBrush.get());
+    return 1;
+}
+
+LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData)
+{
+    auto* state = reinterpret_cast<EditBoxState*>(refData);
+    switch (message)
+    {
+    case kReflectedCtlColorEdit:
+        return OnCtlColor(*state, wParam);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(box, *state, wParam);
+    case WM_NCCALCSIZE:
+        return state->centreTextLine ? OnNcCalcSize(box, wParam, lParam)
+                                     : DefSubclassProc(box, message, wParam, lParam);
+    case WM_NCPAINT:
+        return state->centreTextLine ? OnNcPaint(box, *state, wParam, lParam)
+                                     : DefSubclassProc(box, message, wParam, lParam);
+    case WM_NCHITTEST:
+        return state->centreTextLine ? OnNcHitTest(box, wParam, lParam)
+                                     : DefSubclassProc(box, message, wParam, lParam);
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(box, EditBoxProc, kSubclassId);
+        delete state;
+        return DefSubclassProc(box, message, wParam, lParam);
+    default:
+        return DefSubclassProc(box, message, wParam, lParam);
+    }
+}
+}  // namespace
+
+bool AttachEditBox(HWND box, bool centreTextLine)
+{
+    auto* state = new (std::nothrow) EditBoxState{UniqueBrush(CreateSolidBrush(kEditBackColour)), centreTextLine};
+    if (!state || !state->whiteBrush)
+    {
+        delete state;
+        return false;
+    }
+    if (!SetWindowSubclass(box, EditBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state)))
+    {
+        delete state;
+        return false;
+    }
+    return true;
+}

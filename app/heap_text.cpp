@@ -1,0 +1,24 @@
+#include "app/heap_text.h"
+
+#include <cstring>
+#include <new>
+
+#include "app/fatal.h"
+#include "app/texts.h"
+
+HeapText AllocateText(std::size_t length)
+{
+    if (length >= static_cast<std::size_t>(-1) / 2)
+        FatalExit(kOutOfMemoryText);
+    HeapText text(new (std::nothrow) char[length + 1]());
+    if (!text)
+        FatalExit(kOutOfMemoryText);
+    return text;
+}
+
+HeapText CopyText(const char* text, std::size_t length)
+{
+    HeapText copy = AllocateText(length);
+    std::memcpy(copy.get(), text, length);
+    return copy;
+}
