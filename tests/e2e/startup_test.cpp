@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver.h"
+
+namespace
+{
+using e2e::Program;
+
+TEST(Startup, NoticeIsUpWhileTheMainWindowIsHiddenThenTheWindowIsShown)
+{
+    Program program(e2e::BesideTests(L"qqgrouplink.exe"));
+    ASSERT_TRUE(program.Started());
+    HWND notice = program.WaitForNotice();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(e2e::WindowText(notice), L"信息：");
+
+    HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "the main window exists while the notice is up";
+    EXPECT_FALSE(IsWindowVisible(main));
+
+    ASSERT_TRUE(program.DismissNotice(notice));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    EXPECT_EQ(e2e::WindowText(main), L"VantorelQ群转换链接工具");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(program.WaitForExit(exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST(Conversion, EnterInTheGroupBoxShowsTheLink)
+{
+    Program program(e2e::BesideTests(L"qqgrouplink.exe"));
+    HWND main = program.StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    HWND groupBox = program.Control(100);
+    SetWindowTextW(groupBox, L"123456");
+    ASSERT_TRUE(e2e::BringToFront(main));
+    e2e::PressKey(VK_RETURN);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !e2e::WindowText(program.Control(120)).empty(); }));
+    EXPECT_EQ(e2e::WindowText(program.Control(120)),
+              L"tencent://groupwpa/?subcmd=all&fuin=undefined&param=7B22457874506172616D223A7B226170704964223A20223231"
+              L"227D2C2267726F757055696E223A3132333435362C2276697369746F72223A317D");
+}
+}  // namespace
