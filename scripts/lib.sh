@@ -2,7 +2,9 @@
 # traps of its own. Every process it starts is recorded so qq_cleanup can end it by pid.
 
 QQ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-QQ_STATE="${QQ_STATE:-$QQ_ROOT/build/state}"
+# QQ_BUILD_ROOT lets several checkouts or people build side by side without sharing a tree.
+QQ_BUILD_ROOT="${QQ_BUILD_ROOT:-$QQ_ROOT/build}"
+QQ_STATE="${QQ_STATE:-$QQ_BUILD_ROOT/state}"
 QQ_XVFB_PID=""
 
 qq_log() { printf '%s\n' "$*" >&2; }
@@ -23,7 +25,7 @@ qq_run_arch() {
   fi
 }
 
-qq_build_dir() { echo "$QQ_ROOT/build/$1"; }
+qq_build_dir() { echo "$QQ_BUILD_ROOT/$1"; }
 
 # Configures and builds one architecture. Extra arguments go to cmake.
 qq_build() {
