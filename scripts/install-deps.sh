@@ -3,11 +3,15 @@
 # Idempotent: packages already present are skipped, so a warm machine pays nothing.
 set -euo pipefail
 
+# wine32 runs the 32-bit program where the kernel can execute 32-bit code; wine64 and the
+# x86_64 cross compiler stand in where it cannot (see qq_run_arch in lib.sh).
 packages=(
-  cmake ninja-build g++-mingw-w64-i686 mingw-w64-tools
-  wine wine32:i386 xvfb xdotool imagemagick x11-utils
-  fonts-wqy-microhei locales googletest nodejs
+  cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
+  fonts-wqy-microhei locales googletest
 )
+# node checks the link script on the host; most machines already have it.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
