@@ -1,11 +1,12 @@
 #include "convert/automation.h"
 
-#include <vector>
-
 #include "convert/ansi_text.h"
 
 namespace
 {
+// No call of the program passes more than two arguments; a fixed array keeps them off the heap.
+constexpr std::size_t kMaxArguments = 2;
+
 // What a member name bound to: its id and, for a function, how many parameters it declares.
 struct BoundMember
 {
@@ -152,9 +153,12 @@ HRESULT CallMember(IUnknown* object, const wchar_t* name, MemberCall call, std::
     if (static_cast<int>(arguments.size()) > member.declaredParameters && !member.takesParameterArray)
         return DISP_E_BADPARAMCOUNT;
 
+    if (arguments.size() > kMaxArguments)
+        return DISP_E_BADPARAMCOUNT;
+
     // Invoke takes its arguments last-first.
-    std::vector<Variant> owned(arguments.size());
-    std::vector<VARIANT> reversed(arguments.size());
+    Variant owned[kMaxArguments];
+    VARIANT reversed[kMaxArguments] = {};
     std::size_t slot = arguments.size();
     std::size_t index = 0;
     for (const char* argument : arguments)
@@ -164,7 +168,7 @@ HRESULT CallMember(IUnknown* object, const wchar_t* name, MemberCall call, std::
         ++index;
     }
     DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS parameters = {reversed.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
+    DISPPARAMS parameters = {reversed, nullptr, static_cast<UINT>(arguments.size()), 0};
     const bool isPut = member.invokeKind == INVOKE_PROPERTYPUT || member.invokeKind == INVOKE_PROPERTYPUTREF;
     if (isPut)
     {

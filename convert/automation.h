@@ -18,6 +18,7 @@ enum class MemberCall
 };
 
 // Calls the member `name` of `object` with ANSI text arguments passed as VT_BSTR, and coerces
-// the result to `resultType`. On any failure `result` is left empty (VT_EMPTY).
+// the result to `resultType`. On any failure `result` is left empty (VT_EMPTY). At most two
+// arguments; more fail with DISP_E_BADPARAMCOUNT.
 HRESULT CallMember(IUnknown* object, const wchar_t* name, MemberCall call, std::initializer_list<const char*> arguments,
                    VARTYPE resultType, Variant& result);
