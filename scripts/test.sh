@@ -19,6 +19,9 @@ qq_xvfb_start
 qq_prefix_init desktop
 # A persistent server spares every test program the server start-up.
 "$WINESERVER" -p
+# The first Wine program of a server starts the prefix's services, which inherit its stdout and
+# keep it open; started here, away from CTest's pipes, they cannot make CTest wait for them.
+"$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 cd "$build"
 ctest --output-on-failure "$@"
