@@ -1,19 +1,18 @@
 #include "convert/ansi_text.h"
 
-
 #include "app/fatal.h"
 #include "app/texts.h"
 
 UniqueBstr AnsiToBstr(const char* text)
 {
-    // The length counts the terminator, so the converted text ends in a NUL too.
+    // The length counts the terminator, so the converted text ends in a NUL too. A text the
+    // code page cannot read stands as the empty one.
     const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (units <= 0)
-        return UniqueBstr(SysAllocString(L""));
-    UniqueBstr wide(SysAllocStringLen(nullptr, static_cast<UINT>(units - 1)));
+    UniqueBstr wide(units > 0 ? SysAllocStringLen(nullptr, static_cast<UINT>(units - 1)) : SysAllocString(L""));
     if (!wide)
         FatalExit(kOutOfMemoryText);
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.get(), units);
+    if (units > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, -1, wide.get(), units);
     return wide;
 }
 

@@ -29,10 +29,13 @@ public:
         switch (kind)
         {
         case DESCKIND_FUNCDESC:
-            info->ReleaseFuncDesc(pointer.lpfuncdesc);
+            if (info)
+                info->ReleaseFuncDesc(pointer.lpfuncdesc);
             break;
         case DESCKIND_VARDESC:
-            info->ReleaseVarDesc(pointer.lpvardesc);
+        case DESCKIND_IMPLICITAPPOBJ:  // also hands out a variable description
+            if (info)
+                info->ReleaseVarDesc(pointer.lpvardesc);
             break;
         case DESCKIND_TYPECOMP:
             pointer.lptcomp->Release();
@@ -183,5 +186,9 @@ HRESULT CallMember(IUnknown* object, const wchar_t* name, MemberCall call, std::
         return hr;
     if (isPut)
         return S_OK;
-    return VariantChangeType(result.Get(), returned.Get(), 0, resultType);
+    hr = VariantChangeType(result.Get(), returned.Get(), 0, resultType);
+    // A failed coercion must not leave a partly converted value behind.
+    if (FAILED(hr))
+        VariantClear(result.Get());
+    return hr;
 }
