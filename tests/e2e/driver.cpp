@@ -285,4 +285,67 @@ COLORREF ClientPixel(HWND window, POINT point)
     ReleaseDC(nullptr, screen);
     return colour;
 }
+
+std::vector<HWND> ChildrenInZOrder(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+HWND VisibleChild(HWND parent, int id)
+{
+    for (HWND child : ChildrenInZOrder(parent))
+        if (GetDlgCtrlID(child) == id && IsWindowVisible(child))
+            return child;
+    return nullptr;
+}
+
+PixelArea CaptureClientArea(HWND window, const RECT& area)
+{
+    PixelArea capture;
+    capture.width = area.right - area.left;
+    capture.height = area.bottom - area.top;
+    if (capture.width <= 0 || capture.height <= 0)
+        return capture;
+    POINT origin = {area.left, area.top};
+    ClientToScreen(window, &origin);
+
+    // One copy of the whole area into a top-down 32-bit DIB: far cheaper than a GetPixel each.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = capture.width;
+    info.bmiHeader.biHeight = -capture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (memory && bitmap)
+    {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, capture.width, capture.height, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+        const auto* source = static_cast<const DWORD*>(bits);
+        capture.pixels.reserve(static_cast<std::size_t>(capture.width * capture.height));
+        for (int i = 0; i < capture.width * capture.height; ++i)
+        {
+            // A 32-bit DIB pixel is 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+            const DWORD pixel = source[i];
+            capture.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+        }
+        SelectObject(memory, previous);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (memory)
+        DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (capture.pixels.empty())
+        capture.width = capture.height = 0;
+    return capture;
+}
 }  // namespace e2e

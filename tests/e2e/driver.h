@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -87,4 +88,24 @@ HWND FocusOf(HWND window);
 // Colour of a screen pixel at a point of `window`'s client area (the window must be visible
 // and uncovered).
 COLORREF ClientPixel(HWND window, POINT point);
+
+// Direct children of `parent`, from the top of the z-order down.
+std::vector<HWND> ChildrenInZOrder(HWND parent);
+
+// The visible child of `parent` (a message box, say) with the given control id, or null.
+HWND VisibleChild(HWND parent, int id);
+
+// A copy of screen pixels, row by row.
+struct PixelArea
+{
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+// The screen's pixels under `area`, given in `window`'s client coordinates (the window must be
+// visible and uncovered).
+PixelArea CaptureClientArea(HWND window, const RECT& area);
 }  // namespace e2e
