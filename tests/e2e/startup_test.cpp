@@ -27,19 +27,4 @@ TEST(Startup, NoticeIsUpWhileTheMainWindowIsHiddenThenTheWindowIsShown)
     ASSERT_TRUE(program.WaitForExit(exitCode));
     EXPECT_EQ(exitCode, 0u);
 }
-
-TEST(Conversion, EnterInTheGroupBoxShowsTheLink)
-{
-    Program program(e2e::BesideTests(L"qqgrouplink.exe"));
-    HWND main = program.StartToMainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND groupBox = program.Control(100);
-    SetWindowTextW(groupBox, L"123456");
-    ASSERT_TRUE(e2e::BringToFront(main));
-    e2e::PressKey(VK_RETURN);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !e2e::WindowText(program.Control(120)).empty(); }));
-    EXPECT_EQ(e2e::WindowText(program.Control(120)),
-              L"tencent://groupwpa/?subcmd=all&fuin=undefined&param=7B22457874506172616D223A7B226170704964223A20223231"
-              L"227D2C2267726F757055696E223A3132333435362C2276697369746F72223A317D");
-}
 }  // namespace
