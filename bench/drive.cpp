@@ -155,6 +155,10 @@ double ConversionSession::Convert(const std::wstring& groupNumber)
         return -1;
     const std::wstring expected = ExpectedLink(groupNumber);
     SendMessageW(m_groupBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(groupNumber.c_str()));
+    // Paints still due from the last conversion and the new number would otherwise fall into
+    // this one's time, more or less of them as the two processes happen to interleave.
+    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    e2e::Sync(m_window);
     const Stopwatch stopwatch;
     PostMessageW(m_groupBox, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     if (!WaitForText(m_resultBox, expected))
