@@ -104,3 +104,33 @@ qq_cleanup() {
     QQ_XVFB_PID=""
   fi
 }
+
+# Builds the 32-bit product and the build that runs on this machine, and prints the latter's
+# architecture. Build output goes to stderr.
+qq_build_for_run() {
+  local arch; arch="$(qq_run_arch)"
+  qq_build i686 -DQQLINK_BUILD_TESTS=OFF >&2
+  qq_build "$arch" -DQQLINK_BUILD_TESTS=ON >&2
+  if [ "$arch" != i686 ]; then
+    qq_log "this kernel cannot run 32-bit code; the $arch build of the same sources runs here"
+  fi
+  echo "$arch"
+}
+
+# Starts a Wine session for architecture $1 in the private prefix named $2: with $3 = desktop
+# in a private Xvfb and a Windows-like virtual desktop, with $3 = windowed on the current
+# display. Sets qq_cleanup as the EXIT trap, so the session ends with the calling script.
+qq_start_session() {
+  qq_wine_env "$1" "$QQ_STATE/prefix-$2-$1"
+  trap qq_cleanup EXIT
+  if [ "$3" = desktop ]; then qq_xvfb_start; fi
+  qq_prefix_init "$3"
+  # A server left behind by an interrupted run would refuse the persistent one.
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  # A persistent server spares every program the server start-up.
+  "$WINESERVER" -p
+  # The first program of a server starts the prefix's services, which inherit its stdout and
+  # keep it open; started here, away from any caller's pipes, they cannot hold those open.
+  "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
+}

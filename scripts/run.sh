@@ -8,25 +8,16 @@ source "$(dirname "$0")/lib.sh"
 
 bash "$QQ_ROOT/scripts/install-deps.sh"
 
-arch="$(qq_run_arch)"
-qq_build i686 -DQQLINK_BUILD_TESTS=OFF
-qq_build "$arch" -DQQLINK_BUILD_TESTS=ON
+arch="$(qq_build_for_run)"
 bin="$(qq_build_dir "$arch")/bin"
-if [ "$arch" != i686 ]; then
-  qq_log "run: this kernel cannot run 32-bit code; running the $arch build of the same sources"
-fi
 
-trap qq_cleanup EXIT
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  qq_wine_env "$arch" "$QQ_STATE/prefix-run-$arch"
-  qq_prefix_init windowed
+  qq_start_session "$arch" run windowed
   "$WINELOADER" "$bin/qqgrouplink.exe"
   exit 0
 fi
 
-qq_wine_env "$arch" "$QQ_STATE/prefix-demo-$arch"
-qq_xvfb_start
-qq_prefix_init desktop
+qq_start_session "$arch" demo desktop
 shot_dir="$QQ_BUILD_ROOT/demo"
 mkdir -p "$shot_dir"
 rm -f "$shot_dir/screenshot.bmp" "$shot_dir/screenshot.png"

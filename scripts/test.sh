@@ -6,22 +6,8 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 bash "$QQ_ROOT/scripts/install-deps.sh"
+arch="$(qq_build_for_run)"
+qq_start_session "$arch" test desktop
 
-arch="$(qq_run_arch)"
-qq_log "test: building the 32-bit product and the $arch test build"
-qq_build i686 -DQQLINK_BUILD_TESTS=OFF
-qq_build "$arch" -DQQLINK_BUILD_TESTS=ON
-build="$(qq_build_dir "$arch")"
-
-qq_wine_env "$arch" "$QQ_STATE/prefix-test-$arch"
-trap qq_cleanup EXIT
-qq_xvfb_start
-qq_prefix_init desktop
-# A persistent server spares every test program the server start-up.
-"$WINESERVER" -p
-# The first Wine program of a server starts the prefix's services, which inherit its stdout and
-# keep it open; started here, away from CTest's pipes, they cannot make CTest wait for them.
-"$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
-
-cd "$build"
+cd "$(qq_build_dir "$arch")"
 ctest --output-on-failure "$@"
