@@ -109,8 +109,9 @@ qq_cleanup() {
 # architecture. Build output goes to stderr.
 qq_build_for_run() {
   local arch; arch="$(qq_run_arch)"
-  qq_build i686 -DQQLINK_BUILD_TESTS=OFF >&2
-  qq_build "$arch" -DQQLINK_BUILD_TESTS=ON >&2
+  # Called in a command substitution, where set -e does not act: stop on a failure by hand.
+  qq_build i686 -DQQLINK_BUILD_TESTS=OFF >&2 || return 1
+  qq_build "$arch" -DQQLINK_BUILD_TESTS=ON >&2 || return 1
   if [ "$arch" != i686 ]; then
     qq_log "this kernel cannot run 32-bit code; the $arch build of the same sources runs here"
   fi
