@@ -73,15 +73,20 @@ void Close(e2e::Program& program, HWND window)
 
 // Sends WM_GETTEXT until the box holds `expected`. While the program converts,
 // its thread does not take sent messages, so each call returns as soon as it is
-// back in its loop.
+// back in its loop. One message per look: a second one (the length, then the
+// text) would wait behind whatever the program does next, its paint of the new
+// link, and so time part of that paint, more or less of it by chance.
 bool WaitForText(HWND box, const std::wstring& expected)
 {
+    // Room for one character more than expected, so a longer text never reads as equal.
+    std::wstring text(expected.size() + 2, L'\0');
     const Stopwatch stopwatch;
     while (stopwatch.ElapsedMs() < kStepTimeoutMs)
     {
         DWORD_PTR length = 0;
-        if (SendMessageTimeoutW(box, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length) &&
-            length == expected.size() && e2e::WindowText(box) == expected)
+        if (SendMessageTimeoutW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                                10000, &length) &&
+            length == expected.size() && text.compare(0, length, expected) == 0)
             return true;
     }
     return false;

@@ -2,8 +2,10 @@
 // notice, then a window with a single-line and a multi-line box, and on Enter
 // in the first box run the bare script-control sequence and put the link in the
 // second. It carries the program's manifest, so its boxes are the same common
-// controls. The benchmark drives it exactly as it drives the program: same
-// control ids, same messages.
+// controls, and the program's font, DEFAULT_GUI_FONT: the result box lays out
+// and wraps the link in its font on every change, so the floor does the same
+// work there as the program. The benchmark drives it exactly as it drives the
+// program: same control ids, same messages.
 
 #include <ole2.h>
 #include <windows.h>
@@ -61,6 +63,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
                         352, 56, window, reinterpret_cast<HMENU>(kFloorResultBoxId), instance, nullptr);
     if (!window || !groupBox || !resultBox)
         return 1;
+    for (HWND box : {groupBox, resultBox})
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     SetFocus(groupBox);
