@@ -24,26 +24,11 @@ bool ScriptControlDisabledRun()
     return marker && std::string(marker) == "1";
 }
 
-// A real left click in the middle of `control`. The pointer is moved with absolute coordinates
-// in the same input as the button presses, so the click cannot land where the pointer was
-// before the move took effect (seen under Wine with a separate SetCursorPos).
+// A real left click in the middle of `control`.
 void ClickCentreOf(HWND control)
 {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    const int x = (rect.left + rect.right) / 2;
-    const int y = (rect.top + rect.bottom) / 2;
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs)
-    {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    const RECT rect = e2e::ChildRect(control);
+    e2e::ClickClient(GetParent(control), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 class ProgramTest : public ::testing::Test

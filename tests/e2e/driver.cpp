@@ -258,14 +258,21 @@ void TypeText(const std::wstring& text)
 void ClickClient(HWND window, POINT point)
 {
     ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
+    // The pointer moves with absolute coordinates in the same input as the button presses, so
+    // the click cannot land where the pointer was before the move took effect (seen under Wine
+    // with a separate SetCursorPos).
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+    {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
     Sleep(20);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    Send(input);
-    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    Send(input);
 }
 
 HWND FocusOf(HWND window)
