@@ -1,7 +1,5 @@
 #include "app/edit_box.h"
 
-#include <commctrl.h>
-
 #include <new>
 
 #include "app/text_line.h"
@@ -10,13 +8,24 @@
 
 namespace
 {
-constexpr UINT_PTR kSubclassId = 1;
-
 struct EditBoxState
 {
     UniqueBrush whiteBrush;
     bool centreTextLine;
+    WNDPROC editProc;  // the edit control's own procedure, which every message ends in
 };
+
+// The box is subclassed by replacing its window procedure, with its state in the window's user
+// data, rather than with SetWindowSubclass: that keeps its data in a window property, and under
+// Wine every property read is a round trip to the server, three for each message the box gets,
+// which made reading and setting a box's text and painting it several times slower.
+// The procedure is set and called in its Unicode form, as SetWindowSubclass does for the
+// Unicode edit control: the box stays a Unicode window, so its text and keyboard messages reach
+// the control unconverted, exactly as before. None of the messages handled here carries text.
+LRESULT CallEditProc(HWND box, const EditBoxState& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(state.editProc, box, message, wParam, lParam);
+}
 
 int TextLineHeight(HWND box)
 {
@@ -42,9 +51,9 @@ RECT ClientRectInWindow(HWND box)
     return client;
 }
 
-LRESULT OnNcCalcSize(HWND box, WPARAM wParam, LPARAM lParam)
+LRESULT OnNcCalcSize(HWND box, const EditBoxState& state, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = DefSubclassProc(box, WM_NCCALCSIZE, wParam, lParam);
+    const LRESULT result = CallEditProc(box, state, WM_NCCALCSIZE, wParam, lParam);
     RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
     const int lineHeight = TextLineHeight(box);
     // A line taller than the box keeps the edit control's own layout.
@@ -72,13 +81,13 @@ LRESULT OnNcPaint(HWND box, const EditBoxState& state, WPARAM wParam, LPARAM lPa
             FillRect(dc.get(), &window, state.whiteBrush.get());
         }
     }
-    return DefSubclassProc(box, WM_NCPAINT, wParam, lParam);
+    return CallEditProc(box, state, WM_NCPAINT, wParam, lParam);
 }
 
 // Clicks above or below the text line hit the frame, so they never move the caret.
-LRESULT OnNcHitTest(HWND box, WPARAM wParam, LPARAM lParam)
+LRESULT OnNcHitTest(HWND box, const EditBoxState& state, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT hit = DefSubclassProc(box, WM_NCHITTEST, wParam, lParam);
+    const LRESULT hit = CallEditProc(box, state, WM_NCHITTEST, wParam, lParam);
     if (hit == HTCLIENT)
         return hit;
     const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -105,9 +114,18 @@ LRESULT OnEraseBackground(HWND box, const EditBoxState& state, WPARAM wParam)
     return 1;
 }
 
-LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData)
+LRESULT OnNcDestroy(HWND box, EditBoxState* state, WPARAM wParam, LPARAM lParam)
 {
-    auto* state = reinterpret_cast<EditBoxState*>(refData);
+    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state->editProc));
+    SetWindowLongPtrA(box, GWLP_USERDATA, 0);
+    const LRESULT result = CallEditProc(box, *state, WM_NCDESTROY, wParam, lParam);
+    delete state;
+    return result;
+}
+
+LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* state = reinterpret_cast<EditBoxState*>(GetWindowLongPtrA(box, GWLP_USERDATA));
     switch (message)
     {
     case kReflectedCtlColorEdit:
@@ -115,34 +133,37 @@ LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND:
         return OnEraseBackground(box, *state, wParam);
     case WM_NCCALCSIZE:
-        return state->centreTextLine ? OnNcCalcSize(box, wParam, lParam)
-                                     : DefSubclassProc(box, message, wParam, lParam);
+        return state->centreTextLine ? OnNcCalcSize(box, *state, wParam, lParam)
+                                     : CallEditProc(box, *state, message, wParam, lParam);
     case WM_NCPAINT:
         return state->centreTextLine ? OnNcPaint(box, *state, wParam, lParam)
-                                     : DefSubclassProc(box, message, wParam, lParam);
+                                     : CallEditProc(box, *state, message, wParam, lParam);
     case WM_NCHITTEST:
-        return state->centreTextLine ? OnNcHitTest(box, wParam, lParam)
-                                     : DefSubclassProc(box, message, wParam, lParam);
+        return state->centreTextLine ? OnNcHitTest(box, *state, wParam, lParam)
+                                     : CallEditProc(box, *state, message, wParam, lParam);
     case WM_NCDESTROY:
-        RemoveWindowSubclass(box, EditBoxProc, kSubclassId);
-        delete state;
-        return DefSubclassProc(box, message, wParam, lParam);
+        return OnNcDestroy(box, state, wParam, lParam);
     default:
-        return DefSubclassProc(box, message, wParam, lParam);
+        return CallEditProc(box, *state, message, wParam, lParam);
     }
 }
 }  // namespace
 
 bool AttachEditBox(HWND box, bool centreTextLine)
 {
-    auto* state = new (std::nothrow) EditBoxState{UniqueBrush(CreateSolidBrush(kEditBackColour)), centreTextLine};
+    auto* state = new (std::nothrow) EditBoxState{UniqueBrush(CreateSolidBrush(kEditBackColour)), centreTextLine,
+                                                  nullptr};
     if (!state || !state->whiteBrush)
     {
         delete state;
         return false;
     }
-    if (!SetWindowSubclass(box, EditBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state)))
+    state->editProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
+    // The state is in place before the first message reaches the new procedure.
+    SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    if (!state->editProc || !SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc)))
     {
+        SetWindowLongPtrA(box, GWLP_USERDATA, 0);
         delete state;
         return false;
     }
