@@ -12,7 +12,7 @@ struct EditBoxState
 {
     UniqueBrush whiteBrush;
     bool centreTextLine;
-    WNDPROC editProc;  // the edit control's own procedure, which every message ends in
+    WNDPROC editProc; // the edit control's own procedure, which every message ends in
 };
 
 // The box is subclassed by replacing its window procedure, with its state in the window's user
@@ -147,12 +147,12 @@ LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
         return CallEditProc(box, *state, message, wParam, lParam);
     }
 }
-}  // namespace
+} // namespace
 
 bool AttachEditBox(HWND box, bool centreTextLine)
 {
-    auto* state = new (std::nothrow) EditBoxState{UniqueBrush(CreateSolidBrush(kEditBackColour)), centreTextLine,
-                                                  nullptr};
+    auto* state =
+        new (std::nothrow) EditBoxState{UniqueBrush(CreateSolidBrush(kEditBackColour)), centreTextLine, nullptr};
     if (!state || !state->whiteBrush)
     {
         delete state;

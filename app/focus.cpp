@@ -30,7 +30,7 @@ void FocusTabStopAfter(std::size_t position, int step)
     if (next < kTabStopCount)
         SetFocus(ControlWindow(kTabOrder[next]));
 }
-}  // namespace
+} // namespace
 
 void MoveFocus(int step)
 {

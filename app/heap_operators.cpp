@@ -32,7 +32,7 @@ void* AllocateOrExit(std::size_t size) noexcept
         FatalExit(kOutOfMemoryText);
     return block;
 }
-}  // namespace
+} // namespace
 
 void* operator new(std::size_t size)
 {

@@ -11,11 +11,11 @@ UniqueIcon g_smallIcon;
 HICON LoadDefaultIcon(UniqueIcon& slot, int size)
 {
     if (!slot)
-        slot.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), kDefaultIconName, IMAGE_ICON,
-                                                 size, size, LR_DEFAULTCOLOR)));
+        slot.reset(static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), kDefaultIconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     return slot.get();
 }
-}  // namespace
+} // namespace
 
 HICON LargeIcon()
 {

@@ -24,7 +24,7 @@ void RaiseKeyDown(HWND target, int keyCode, int modifiers)
     if (target == ControlWindow(编辑框_群号码))
         OnGroupBoxKeyDown(keyCode, modifiers);
 }
-}  // namespace
+} // namespace
 
 bool PreTranslateMainWindowMessage(const MSG& message)
 {

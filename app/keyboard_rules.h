@@ -22,10 +22,10 @@ int ModifierMask(unsigned virtualKey, bool ctrlDown, bool shiftDown, bool altDow
 
 enum class WindowKeyAction
 {
-    None,             // not the window's: raise the control's key-down event and dispatch
-    FocusNext,        // Tab
-    FocusPrevious,    // Shift+Tab
-    CloseWindow,      // Esc
+    None,          // not the window's: raise the control's key-down event and dispatch
+    FocusNext,     // Tab
+    FocusPrevious, // Shift+Tab
+    CloseWindow,   // Esc
 };
 
 WindowKeyAction WindowKeyActionFor(int keyCode, int modifiers);

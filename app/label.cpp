@@ -37,7 +37,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         return DefWindowProcA(label, message, wParam, lParam);
     }
 }
-}  // namespace
+} // namespace
 
 bool RegisterLabelClass(HINSTANCE instance)
 {

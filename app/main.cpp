@@ -37,7 +37,7 @@ void EndProcessResources()
         g_oleInitialised = false;
     }
 }
-}  // namespace
+} // namespace
 
 void NotifyWindowDestroyed()
 {

@@ -100,9 +100,8 @@ bool RegisterMainWindowClass(HINSTANCE instance)
 HWND CreateMainWindow(HINSTANCE instance)
 {
     const POINT origin = CentredWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    HWND window = CreateProgramWindow(kMainWindow.exStyle, kMainWindow.className, kMainWindow.title,
-                                      kMainWindow.style, origin.x, origin.y, kMainWindow.width,
-                                      kMainWindow.height, nullptr, 0, instance);
+    HWND window = CreateProgramWindow(kMainWindow.exStyle, kMainWindow.className, kMainWindow.title, kMainWindow.style,
+                                      origin.x, origin.y, kMainWindow.width, kMainWindow.height, nullptr, 0, instance);
     if (!window)
         return nullptr;
     RECT actual;
@@ -158,7 +157,7 @@ void ArrangeAndShowControls()
     for (HWND control : g_controls)
         ShowWindow(control, SW_SHOWNA);
 }
-}  // namespace
+} // namespace
 
 bool LoadMainWindow()
 {

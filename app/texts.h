@@ -5,8 +5,7 @@
 
 inline constexpr char kMainWindowTitle[] = "VantorelQ群转换链接工具";
 inline constexpr char kConvertButtonCaption[] = "转换";
-inline constexpr char kHintLabelText[] =
-    "把群号码输入，回车转换成加\r\n群链接，可以用此方法来打开群窗口";
+inline constexpr char kHintLabelText[] = "把群号码输入，回车转换成加\r\n群链接，可以用此方法来打开群窗口";
 
 inline constexpr char kWelcomeText[] = "欢迎来到Vantorel";
 inline constexpr char kWelcomeCaption[] = "信息：";

@@ -23,7 +23,7 @@ using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // A window DC released on every path.
 class WindowDC
 {
-public:
+  public:
     explicit WindowDC(HWND window, bool wholeWindow = false)
         : m_window(window), m_dc(wholeWindow ? GetWindowDC(window) : GetDC(window))
     {
@@ -38,7 +38,7 @@ public:
 
     HDC get() const { return m_dc; }
 
-private:
+  private:
     HWND m_window;
     HDC m_dc;
 };
@@ -46,7 +46,7 @@ private:
 // Selects an object into a DC and puts the previous one back on every path.
 class SelectedObject
 {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
     ~SelectedObject()
     {
@@ -56,7 +56,7 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC m_dc;
     HGDIOBJ m_previous;
 };

@@ -12,10 +12,10 @@
 // Control ids double as the controls' names in code.
 enum ControlId : int
 {
-    编辑框_群号码 = 100,  // group-number box
-    按钮_转换 = 110,      // Convert button
-    编辑框_转换完毕 = 120,  // result box
-    透明标签1 = 130,      // hint label
+    编辑框_群号码 = 100,   // group-number box
+    按钮_转换 = 110,       // Convert button
+    编辑框_转换完毕 = 120, // result box
+    透明标签1 = 130,       // hint label
 };
 
 inline constexpr char kMainWindowClass[] = "VantorelMainWindow";
@@ -65,7 +65,7 @@ struct ControlSpec
     int height;
     DWORD style;
     DWORD exStyle;           // given to CreateWindowEx
-    DWORD exStyleAfterwards;  // added once the control exists
+    DWORD exStyleAfterwards; // added once the control exists
 };
 
 inline constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS;
@@ -77,10 +77,8 @@ inline constexpr ControlSpec kControls[] = {
     {按钮_转换, ControlKind::PushButton, "BUTTON", kConvertButtonCaption, 280, 8, 80, 32,
      kChildStyle | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0, 0},
     {编辑框_转换完毕, ControlKind::MultiLineEdit, "EDIT", "", 8, 48, 352, 56,
-     kChildStyle | WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0,
-     WS_EX_CLIENTEDGE},
-    {透明标签1, ControlKind::Label, kLabelClass, kHintLabelText, 8, 112, 352, 24, kChildStyle,
-     WS_EX_TRANSPARENT, 0},
+     kChildStyle | WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, WS_EX_CLIENTEDGE},
+    {透明标签1, ControlKind::Label, kLabelClass, kHintLabelText, 8, 112, 352, 24, kChildStyle, WS_EX_TRANSPARENT, 0},
 };
 
 inline constexpr std::size_t kControlCount = sizeof(kControls) / sizeof(kControls[0]);

@@ -34,7 +34,7 @@ UniqueBstr ScriptText()
         MultiByteToWideChar(CP_ACP, 0, kLinkScript, -1, text.get(), units);
     return text;
 }
-}  // namespace
+} // namespace
 
 UniqueBstr RunLinkScriptBare(const wchar_t* groupNumber)
 {

@@ -27,7 +27,7 @@ namespace
 {
 struct Options
 {
-    int conversions = 800;  // Wine's script control fails every call after about 920 runs
+    int conversions = 800; // Wine's script control fails every call after about 920 runs
     int warm = 50;
     int startups = 5;
     double exeBytes = -1;
@@ -270,7 +270,7 @@ void AddSize(const Options& options, std::vector<Row>& rows)
         row.verdict = options.exeBytes <= 65536 ? Verdict::Met : Verdict::Missed;
     rows.push_back(row);
 }
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

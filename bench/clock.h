@@ -5,7 +5,7 @@
 // Elapsed time from the performance counter, in milliseconds.
 class Stopwatch
 {
-public:
+  public:
     Stopwatch() { QueryPerformanceCounter(&m_start); }
 
     double ElapsedMs() const
@@ -17,6 +17,6 @@ public:
         return static_cast<double>(now.QuadPart - m_start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
     }
 
-private:
+  private:
     LARGE_INTEGER m_start;
 };

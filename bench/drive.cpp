@@ -84,14 +84,14 @@ bool WaitForText(HWND box, const std::wstring& expected)
     while (stopwatch.ElapsedMs() < kStepTimeoutMs)
     {
         DWORD_PTR length = 0;
-        if (SendMessageTimeoutW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
-                                10000, &length) &&
+        if (SendMessageTimeoutW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
+                                &length) &&
             length == expected.size() && text.compare(0, length, expected) == 0)
             return true;
     }
     return false;
 }
-}  // namespace
+} // namespace
 
 std::wstring ExpectedLink(const std::wstring& groupNumber)
 {

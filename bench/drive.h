@@ -25,18 +25,18 @@ struct Subject
 struct StartupTimes
 {
     bool ok = false;
-    double toNoticeMs = 0;  // process start until the notice is visible
-    double toWindowMs = 0;  // notice dismissed until the main window is visible
+    double toNoticeMs = 0; // process start until the notice is visible
+    double toWindowMs = 0; // notice dismissed until the main window is visible
 };
 
 StartupTimes MeasureStartup(const Subject& subject);
 
 struct ConversionRun
 {
-    std::vector<double> latenciesMs;  // one per conversion that gave the right link
-    int failedAt = 0;                 // 1-based number of the first conversion that did not; 0 when none
-    ProcessFigures atWarm;            // after `warmCount` conversions
-    ProcessFigures atEnd;             // after the last one
+    std::vector<double> latenciesMs; // one per conversion that gave the right link
+    int failedAt = 0;                // 1-based number of the first conversion that did not; 0 when none
+    ProcessFigures atWarm;           // after `warmCount` conversions
+    ProcessFigures atEnd;            // after the last one
     int warmCount = 0;
     int endCount = 0;
 };
@@ -44,7 +44,7 @@ struct ConversionRun
 // One running subject, started and past its notice, ready to convert.
 class ConversionSession
 {
-public:
+  public:
     explicit ConversionSession(const Subject& subject);
     ~ConversionSession();
     ConversionSession(const ConversionSession&) = delete;
@@ -56,7 +56,7 @@ public:
     double Convert(const std::wstring& groupNumber);
     ProcessFigures Measure() const;
 
-private:
+  private:
     e2e::Program m_program;
     HWND m_window = nullptr;
     HWND m_groupBox = nullptr;

@@ -40,7 +40,7 @@ void Convert(HWND groupBox, HWND resultBox)
     const UniqueBstr link = RunLinkScriptBare(number.get());
     SetWindowTextW(resultBox, link ? link.get() : L"");
 }
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -87,7 +87,7 @@ std::int64_t GuiObjects(HANDLE process, DWORD kind)
     const DWORD count = GetGuiResources(process, kind);
     return count == 0 ? -1 : static_cast<std::int64_t>(count);
 }
-}  // namespace
+} // namespace
 
 ProcessFigures MeasureProcess(HANDLE process, DWORD processId)
 {

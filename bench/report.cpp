@@ -52,7 +52,7 @@ std::string JsonString(const std::string& text)
     }
     return quoted + "\"";
 }
-}  // namespace
+} // namespace
 
 Row RatioRow(const std::string& figure, const std::string& unit, double ours, double floor, double maxRatio)
 {

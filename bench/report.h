@@ -11,8 +11,8 @@ enum class Verdict
 {
     Met,
     Missed,
-    NotMeasured,  // the platform gives no figure
-    Info,         // shown for context, no target
+    NotMeasured, // the platform gives no figure
+    Info,        // shown for context, no target
 };
 
 struct Row

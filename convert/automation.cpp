@@ -23,7 +23,7 @@ constexpr WORD kPropertyPutOrder[] = {INVOKE_PROPERTYPUT, INVOKE_PROPERTYPUTREF,
 // Releases whatever ITypeComp::Bind handed out.
 class BindResult
 {
-public:
+  public:
     ~BindResult()
     {
         switch (kind)
@@ -33,7 +33,7 @@ public:
                 info->ReleaseFuncDesc(pointer.lpfuncdesc);
             break;
         case DESCKIND_VARDESC:
-        case DESCKIND_IMPLICITAPPOBJ:  // also hands out a variable description
+        case DESCKIND_IMPLICITAPPOBJ: // also hands out a variable description
             if (info)
                 info->ReleaseVarDesc(pointer.lpvardesc);
             break;
@@ -106,7 +106,7 @@ HRESULT BindMember(IDispatch* dispatch, const wchar_t* name, MemberCall call, LC
     }
     return DISP_E_MEMBERNOTFOUND;
 }
-}  // namespace
+} // namespace
 
 HRESULT CreateObjectFromProgId(const char* progId, ComPtr<IUnknown>& holder)
 {

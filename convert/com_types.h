@@ -9,10 +9,9 @@
 
 // Owners for the COM resources of an automation call: interface pointers, BSTRs and VARIANTs.
 
-template <typename T>
-class ComPtr
+template <typename T> class ComPtr
 {
-public:
+  public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
@@ -46,7 +45,7 @@ public:
             pointer->Release();
     }
 
-private:
+  private:
     T* m_pointer = nullptr;
 };
 
@@ -58,7 +57,7 @@ using UniqueBstr = std::unique_ptr<OLECHAR, BstrDeleter>;
 
 class Variant
 {
-public:
+  public:
     Variant() { VariantInit(&m_value); }
     ~Variant() { VariantClear(&m_value); }
     Variant(const Variant&) = delete;
@@ -75,6 +74,6 @@ public:
         m_value.bstrVal = text.release();
     }
 
-private:
+  private:
     VARIANT m_value;
 };

@@ -1,6 +1,7 @@
 #include "convert/link_script.h"
 
 // Lines end in a bare line feed; the leading spaces are part of the text.
+// clang-format off
 const char kLinkScript[] =
     "var e = function (e)\n"
     "{\n"
@@ -18,6 +19,7 @@ const char kLinkScript[] =
     "\"tencent://groupwpa/?subcmd=all&fuin=\" + t + \"&param=\" + e(o);\n"
     "    return r;\n"
     "}\n";
+// clang-format on
 
 const std::size_t kLinkScriptLength = sizeof(kLinkScript) - 1;
 

@@ -9,7 +9,7 @@ namespace
 constexpr char kScriptControlProgId[] = "ScriptControl";
 constexpr char kScriptLanguage[] = "JScript";
 constexpr char kLinkFunction[] = "tencent";
-}  // namespace
+} // namespace
 
 LinkScriptEngine::LinkScriptEngine()
 {
@@ -24,8 +24,8 @@ LinkScriptEngine::LinkScriptEngine()
 HeapText LinkScriptEngine::Run(const char* groupNumber)
 {
     Variant link;
-    if (FAILED(CallMember(m_scriptControl.Get(), L"Run", MemberCall::Method, {kLinkFunction, groupNumber ? groupNumber : ""},
-                          VT_BSTR, link)))
+    if (FAILED(CallMember(m_scriptControl.Get(), L"Run", MemberCall::Method,
+                          {kLinkFunction, groupNumber ? groupNumber : ""}, VT_BSTR, link)))
         return nullptr;
     return BstrToAnsi((*link).bstrVal);
 }

@@ -7,7 +7,7 @@
 // from an earlier conversion can leak into the next.
 class LinkScriptEngine
 {
-public:
+  public:
     // Creates the script control, sets its language to JScript and loads the link script.
     // A step that fails leaves the engine unable to run, which Run then reports as no text.
     LinkScriptEngine();
@@ -21,7 +21,7 @@ public:
     // Releases the script control; also done on destruction.
     void Release();
 
-private:
+  private:
     ComPtr<IUnknown> m_scriptControl;
 };
 

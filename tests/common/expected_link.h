@@ -57,6 +57,6 @@ inline std::string Link(const std::wstring& groupNumber)
 inline std::wstring WideLink(const std::wstring& groupNumber)
 {
     const std::string link = Link(groupNumber);
-    return std::wstring(link.begin(), link.end());  // the link is ASCII
+    return std::wstring(link.begin(), link.end()); // the link is ASCII
 }
-}  // namespace expected
+} // namespace expected

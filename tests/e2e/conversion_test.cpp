@@ -33,7 +33,7 @@ void ClickCentreOf(HWND control)
 
 class ProgramTest : public ::testing::Test
 {
-protected:
+  protected:
     void StartProgram()
     {
         m_program = std::make_unique<Program>(e2e::BesideTests(L"qqgrouplink.exe"));
@@ -69,8 +69,9 @@ protected:
         if (e2e::WaitUntil([&] { return ResultText() == expected; }))
             return ::testing::AssertionSuccess();
         const std::wstring shown = ResultText();
-        return ::testing::AssertionFailure() << "result box shows " << shown.size() << " characters: "
-                                             << std::string(shown.begin(), shown.end()).substr(0, 300);
+        return ::testing::AssertionFailure()
+               << "result box shows " << shown.size()
+               << " characters: " << std::string(shown.begin(), shown.end()).substr(0, 300);
     }
 
     std::unique_ptr<Program> m_program;
@@ -79,7 +80,7 @@ protected:
 
 class Conversion : public ProgramTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         if (ScriptControlDisabledRun())
@@ -99,7 +100,7 @@ TEST_F(Conversion, EnterInTheGroupBoxShowsTheLink)
 TEST_F(Conversion, EveryTypedTextGoesIntoTheLinkUnchanged)
 {
     const std::wstring numbers[] = {
-        L"",  // an empty box still gives a link
+        L"", // an empty box still gives a link
         L"0123",
         L"-42",
         L" 12 34 ",
@@ -108,8 +109,8 @@ TEST_F(Conversion, EveryTypedTextGoesIntoTheLinkUnchanged)
         // Were the number spliced into code, these would change the link or break the call.
         L"'); x = 1; ('",
         L"\" + e(\"x\") + \"",
-        L"\u7FA4",        // 群, typeable in code page 936: four hex digits
-        L"\u0101",        // ā, also in code page 936: three hex digits
+        L"\u7FA4", // 群, typeable in code page 936: four hex digits
+        L"\u0101", // ā, also in code page 936: three hex digits
         L"12\u7FA4 34",
     };
     for (const std::wstring& number : numbers)
@@ -165,7 +166,7 @@ TEST_F(Conversion, EachConversionReplacesTheWholeResult)
 // program cannot make its script control.
 class ConversionWithoutScriptControl : public ProgramTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         if (!ScriptControlDisabledRun())
@@ -199,4 +200,4 @@ TEST_F(ConversionWithoutScriptControl, TheResultBoxIsEmptiedSilently)
     EXPECT_TRUE(OnlyTheMainWindowIsVisible());
     EXPECT_TRUE(m_program->IsRunning());
 }
-}  // namespace
+} // namespace

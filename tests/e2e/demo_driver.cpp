@@ -44,7 +44,7 @@ bool SaveScreenBitmap(const wchar_t* path)
                     fwrite(pixels.data(), pixels.size(), 1, out) == 1;
     return fclose(out) == 0 && ok;
 }
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -45,7 +45,7 @@ void Send(INPUT input)
     SendInput(1, &input, sizeof(input));
     Sleep(20);
 }
-}  // namespace
+} // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
@@ -77,8 +77,8 @@ std::wstring WindowText(HWND window)
         return L"<no answer>";
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     text.resize(copied);
     return text;
 }
@@ -355,4 +355,4 @@ PixelArea CaptureClientArea(HWND window, const RECT& area)
         capture.width = capture.height = 0;
     return capture;
 }
-}  // namespace e2e
+} // namespace e2e

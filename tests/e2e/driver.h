@@ -35,7 +35,7 @@ RECT ChildRect(HWND child);
 // One run of a program under test. The destructor ends it if it is still running.
 class Program
 {
-public:
+  public:
     explicit Program(const std::wstring& exePath, const std::wstring& arguments = L"");
     ~Program();
     Program(const Program&) = delete;
@@ -61,7 +61,7 @@ public:
     bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = kStepTimeoutMs);
     bool IsRunning() const;
 
-private:
+  private:
     PROCESS_INFORMATION m_process = {};
     HWND m_mainWindow = nullptr;
 };
@@ -108,4 +108,4 @@ struct PixelArea
 // The screen's pixels under `area`, given in `window`'s client coordinates (the window must be
 // visible and uncovered).
 PixelArea CaptureClientArea(HWND window, const RECT& area);
-}  // namespace e2e
+} // namespace e2e

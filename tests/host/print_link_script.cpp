@@ -25,13 +25,13 @@ const std::wstring kNumbers[] = {
     L"\"'\\",
     L"'); x = 1; ('",
     L"\" + e(\"x\") + \"",
-    L"\u0101",          // three hex digits
-    L"\u7FA4",          // four hex digits
+    L"\u0101", // three hex digits
+    L"\u7FA4", // four hex digits
     L"\u0100\u0FFF\u1000\uFFFF",
-    std::wstring(1, L'\0') + L"\x01\x0F\x10\x7F\x80\xFF",  // one-digit units get their zero
+    std::wstring(1, L'\0') + L"\x01\x0F\x10\x7F\x80\xFF", // one-digit units get their zero
     L"\n\r\t",
-    L"\xD83D\xDE00",    // a surrogate pair: two code units
-    L"\xD800",          // a lone surrogate
+    L"\xD83D\xDE00", // a surrogate pair: two code units
+    L"\xD800",       // a lone surrogate
     std::wstring(5000, L'9'),
 };
 
@@ -52,7 +52,7 @@ void PrintExpected()
         std::printf(",\"link\":\"%s\"}\n", expected::Link(number).c_str());
     }
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

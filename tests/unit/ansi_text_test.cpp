@@ -17,9 +17,11 @@ struct TextCase
 const TextCase kTexts[] = {
     {"", L""},
     {"123456", L"123456"},
-    {"\xC8\xBA", L"\u7FA4"},  // 群
-    {"\xA8\xA1", L"\u0101"},  // ā
-    {"a\xC8\xBA" "1\xA8\xA1\"\\", L"a\u7FA41\u0101\"\\"},
+    {"\xC8\xBA", L"\u7FA4"}, // 群
+    {"\xA8\xA1", L"\u0101"}, // ā
+    {"a\xC8\xBA"
+     "1\xA8\xA1\"\\",
+     L"a\u7FA41\u0101\"\\"},
 };
 
 TEST(AnsiText, ConvertsThroughTheAnsiCodePageBothWays)
@@ -44,4 +46,4 @@ TEST(AnsiText, ANullBstrIsTheEmptyText)
     ASSERT_TRUE(ansi);
     EXPECT_STREQ(ansi.get(), "");
 }
-}  // namespace
+} // namespace

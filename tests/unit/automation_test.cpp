@@ -12,7 +12,7 @@ constexpr char kScriptControl[] = "ScriptControl";
 
 class AutomationTest : public OleTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         if (ScriptControlDisabledRun())
@@ -81,4 +81,4 @@ TEST_F(AutomationTest, FailedCallsLeaveTheResultEmpty)
     EXPECT_EQ(CallMember(nullptr, L"Run", MemberCall::Method, {"tencent", "1"}, VT_BSTR, result), E_POINTER);
     EXPECT_EQ((*result).vt, VT_EMPTY);
 }
-}  // namespace
+} // namespace

@@ -15,7 +15,7 @@ struct KeyCodeCase
 TEST(KeyCode, IsTheLowByteWithKeypadDigitsAsDigits)
 {
     const KeyCodeCase cases[] = {
-        {VK_RETURN, 13}, {VK_TAB, 9},      {VK_ESCAPE, 27},   {'A', 'A'},         {'7', '7'},
+        {VK_RETURN, 13},   {VK_TAB, 9},       {VK_ESCAPE, 27},   {'A', 'A'},          {'7', '7'},
         {VK_NUMPAD0, '0'}, {VK_NUMPAD9, '9'}, {VK_NUMPAD5, '5'}, {VK_MULTIPLY, 0x6A}, {0x1FF, 0xFF},
     };
     for (const KeyCodeCase& c : cases)
@@ -98,4 +98,4 @@ TEST(NextTabStop, WithNothingFocusedStartsAtAnEnd)
     const bool firstOff[] = {false, true, true};
     EXPECT_EQ(NextTabStop(3, +1, firstOff, 3), 1u);
 }
-}  // namespace
+} // namespace

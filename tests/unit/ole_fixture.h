@@ -11,7 +11,7 @@
 // Each test gets the single-threaded apartment the program's UI thread runs in.
 class OleTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
     void TearDown() override { OleUninitialize(); }
 };

@@ -11,7 +11,7 @@ namespace
 {
 class BuildGroupLinkTest : public OleTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         if (ScriptControlDisabledRun())
@@ -28,15 +28,16 @@ std::string LinkOf(const char* groupNumber)
 
 TEST_F(BuildGroupLinkTest, WorkedExample)
 {
-    EXPECT_EQ(LinkOf("123456"),
-              "tencent://groupwpa/?subcmd=all&fuin=undefined&param=7B22457874506172616D223A7B226170704964223A20223231227D2C"
-              "2267726F757055696E223A3132333435362C2276697369746F72223A317D");
+    EXPECT_EQ(
+        LinkOf("123456"),
+        "tencent://groupwpa/?subcmd=all&fuin=undefined&param=7B22457874506172616D223A7B226170704964223A20223231227D2C"
+        "2267726F757055696E223A3132333435362C2276697369746F72223A317D");
 }
 
 struct NumberCase
 {
-    const char* ansi;         // the box's text, in code page 936
-    const wchar_t* asTyped;   // the same text as the user sees it
+    const char* ansi;       // the box's text, in code page 936
+    const wchar_t* asTyped; // the same text as the user sees it
 };
 
 TEST_F(BuildGroupLinkTest, TheNumberIsCopiedIntoThePayloadUnchanged)
@@ -55,9 +56,11 @@ TEST_F(BuildGroupLinkTest, TheNumberIsCopiedIntoThePayloadUnchanged)
         {"\" + e(\"x\") + \"", L"\" + e(\"x\") + \""},
         {"1,\"visitor\":2}//", L"1,\"visitor\":2}//"},
         {"\\u0041\\x41", L"\\u0041\\x41"},
-        {"\xC8\xBA", L"\u7FA4"},            // 群: four hex digits
-        {"\xA8\xA1", L"\u0101"},            // ā: three hex digits
-        {"12\xC8\xBA" "34", L"12\u7FA434"},
+        {"\xC8\xBA", L"\u7FA4"}, // 群: four hex digits
+        {"\xA8\xA1", L"\u0101"}, // ā: three hex digits
+        {"12\xC8\xBA"
+         "34",
+         L"12\u7FA434"},
     };
     for (const NumberCase& c : cases)
         EXPECT_EQ(LinkOf(c.ansi), expected::Link(c.asTyped)) << "group number [" << c.ansi << "]";
@@ -96,7 +99,7 @@ TEST_F(BuildGroupLinkTest, OneEngineRunsAgainAndAfterReleaseGivesNoText)
 // Run only where Wine starts with msscript.ocx disabled (a CTest entry of its own).
 class ScriptControlMissing : public OleTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         if (!ScriptControlDisabledRun())
@@ -112,4 +115,4 @@ TEST_F(ScriptControlMissing, BuildGroupLinkGivesNoText)
     LinkScriptEngine engine;
     EXPECT_EQ(engine.Run("123456"), nullptr);
 }
-}  // namespace
+} // namespace
