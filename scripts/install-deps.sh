@@ -7,7 +7,7 @@ set -euo pipefail
 # x86_64 cross compiler stand in where it cannot (see qq_run_arch in lib.sh).
 packages=(
   cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
+  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils clang-format
   fonts-wqy-microhei locales googletest
 )
 # node checks the link script on the host; most machines already have it.
