@@ -8,23 +8,16 @@ source "$(dirname "$0")/lib.sh"
 
 bash "$QQ_ROOT/scripts/install-deps.sh"
 
-arch="$(qq_run_arch)"
-qq_log "bench: building the 32-bit release and the $arch build that runs here"
-qq_build i686 -DQQLINK_BUILD_TESTS=OFF
-qq_build "$arch" -DQQLINK_BUILD_TESTS=ON
+arch="$(qq_build_for_run)"
 product="$(qq_build_dir i686)/bin"
 build="$(qq_build_dir "$arch")"
 
 json="$QQ_BUILD_ROOT/bench/bench-$arch.json"
 mkdir -p "$(dirname "$json")"
 cpu="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1)"
-machine="$(uname -srm), $(nproc) x $cpu, $("${WINELOADER:-/usr/lib/wine/wine64}" --version 2>/dev/null || echo wine), run as $arch"
 
-qq_wine_env "$arch" "$QQ_STATE/prefix-bench-$arch"
-trap qq_cleanup EXIT
-qq_xvfb_start
-qq_prefix_init desktop
-"$WINESERVER" -p
+qq_start_session "$arch" bench desktop
+machine="$(uname -srm), $(nproc) x $cpu, $("$WINELOADER" --version 2>/dev/null || echo wine), run as $arch"
 
 "$WINELOADER" "$build/bin/qqbench.exe" \
   --conversions "${QQ_BENCH_CONVERSIONS:-800}" \
