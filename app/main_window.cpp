@@ -114,15 +114,15 @@ HWND CreateMainWindow(HINSTANCE instance)
     return window;
 }
 
-bool SetUpControl(HWND control, const ControlSpec& spec)
+bool SetUpControl(HWND control, const ControlLayout& layout)
 {
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    const bool isEdit = spec.kind == ControlKind::SingleLineEdit || spec.kind == ControlKind::MultiLineEdit;
+    const bool isEdit = layout.kind == ControlKind::SingleLineEdit || layout.kind == ControlKind::MultiLineEdit;
     if (!isEdit)
         return true;
-    if (!AttachEditBox(control, spec.kind == ControlKind::SingleLineEdit))
+    if (!AttachEditBox(control, layout.kind == ControlKind::SingleLineEdit))
         return false;
-    SetWindowLongPtrA(control, GWL_EXSTYLE, GetWindowLongPtrA(control, GWL_EXSTYLE) | spec.exStyleAfterwards);
+    SetWindowLongPtrA(control, GWL_EXSTYLE, GetWindowLongPtrA(control, GWL_EXSTYLE) | layout.exStyleAfterwards);
     // The new edge and the font change the non-client area: have it recalculated.
     SetWindowPos(control, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -136,10 +136,10 @@ bool CreateControls(HWND window, HINSTANCE instance)
 {
     for (std::size_t i = 0; i < kControlCount; ++i)
     {
-        const ControlSpec& spec = kControls[i];
-        g_controls[i] = CreateProgramWindow(spec.exStyle, spec.className, spec.text, spec.style, spec.left, spec.top,
-                                            spec.width, spec.height, window, spec.id, instance);
-        if (!g_controls[i] || !SetUpControl(g_controls[i], spec))
+        const ControlLayout& layout = kControls[i];
+        g_controls[i] = CreateProgramWindow(layout.exStyle, layout.className, layout.text, layout.style, layout.left,
+                                            layout.top, layout.width, layout.height, window, layout.id, instance);
+        if (!g_controls[i] || !SetUpControl(g_controls[i], layout))
             return false;
     }
     return true;

@@ -22,7 +22,7 @@ inline constexpr char kMainWindowClass[] = "VantorelMainWindow";
 inline constexpr char kLabelClass[] = "VantorelTransparentLabel";
 inline constexpr char kDefaultIconName[] = "DEFAULT_ICON";
 
-struct MainWindowSpec
+struct MainWindowSettings
 {
     const char* className;
     const char* title;
@@ -33,7 +33,7 @@ struct MainWindowSpec
     UINT classStyle;
 };
 
-inline constexpr MainWindowSpec kMainWindow = {
+inline constexpr MainWindowSettings kMainWindow = {
     kMainWindowClass,
     kMainWindowTitle,
     374,
@@ -53,7 +53,7 @@ enum class ControlKind
     Label,
 };
 
-struct ControlSpec
+struct ControlLayout
 {
     ControlId id;
     ControlKind kind;
@@ -71,7 +71,7 @@ struct ControlSpec
 inline constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS;
 
 // In creation order.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlLayout kControls[] = {
     {编辑框_群号码, ControlKind::SingleLineEdit, "EDIT", "", 8, 8, 264, 32,
      kChildStyle | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, WS_EX_CLIENTEDGE},
     {按钮_转换, ControlKind::PushButton, "BUTTON", kConvertButtonCaption, 280, 8, 80, 32,

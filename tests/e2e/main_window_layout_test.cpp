@@ -84,12 +84,12 @@ TEST_F(MainWindowLayout, ControlsHaveTheirClassesPlacesStylesAndTexts)
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), control.exStyle);
 
         const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-        const ControlSpec* spec = nullptr;
-        for (const ControlSpec& candidate : kControls)
+        const ControlLayout* layout = nullptr;
+        for (const ControlLayout& candidate : kControls)
             if (candidate.id == control.id)
-                spec = &candidate;
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(style, spec->style | WS_VISIBLE);
+                layout = &candidate;
+        ASSERT_NE(layout, nullptr);
+        EXPECT_EQ(style, layout->style | WS_VISIBLE);
         EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS), static_cast<DWORD>(WS_CHILD | WS_CLIPSIBLINGS));
         EXPECT_EQ(style & (control.forbiddenStyle | WS_DISABLED), 0u);
     }
