@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/common/expected_link.h"
+#include "tests/common/typed_numbers.h"
 #include "tests/e2e/driver.h"
 
 namespace
@@ -99,21 +100,7 @@ TEST_F(Conversion, EnterInTheGroupBoxShowsTheLink)
 
 TEST_F(Conversion, EveryTypedTextGoesIntoTheLinkUnchanged)
 {
-    const std::wstring numbers[] = {
-        L"", // an empty box still gives a link
-        L"0123",
-        L"-42",
-        L" 12 34 ",
-        L"abc",
-        L"\"'\\",
-        // Were the number spliced into code, these would change the link or break the call.
-        L"'); x = 1; ('",
-        L"\" + e(\"x\") + \"",
-        L"\u7FA4", // 群, typeable in code page 936: four hex digits
-        L"\u0101", // ā, also in code page 936: three hex digits
-        L"12\u7FA4 34",
-    };
-    for (const std::wstring& number : numbers)
+    for (const std::wstring& number : expected::kTypedNumbers)
     {
         ASSERT_NO_FATAL_FAILURE(TypeNumber(number));
         e2e::PressKey(VK_RETURN);

@@ -11,22 +11,14 @@
 
 #include "convert/link_script.h"
 #include "tests/common/expected_link.h"
+#include "tests/common/typed_numbers.h"
 
 namespace
 {
-// Inputs whose links the script engine must agree on with the tests' own implementation.
-const std::wstring kNumbers[] = {
+// Inputs beyond the typed ones whose links the script engine must agree on with the tests' own
+// implementation: code units of every digit count, control characters, surrogates, length.
+const std::wstring kMoreNumbers[] = {
     L"123456",
-    L"",
-    L"0123",
-    L"-42",
-    L" 12 34 ",
-    L"abc",
-    L"\"'\\",
-    L"'); x = 1; ('",
-    L"\" + e(\"x\") + \"",
-    L"\u0101", // three hex digits
-    L"\u7FA4", // four hex digits
     L"\u0100\u0FFF\u1000\uFFFF",
     std::wstring(1, L'\0') + L"\x01\x0F\x10\x7F\x80\xFF", // one-digit units get their zero
     L"\n\r\t",
@@ -43,14 +35,19 @@ void WriteJsonString(const std::wstring& text)
     std::fputc('"', stdout);
 }
 
-void PrintExpected()
+void PrintExpected(const std::wstring& number)
 {
-    for (const std::wstring& number : kNumbers)
-    {
-        std::fputs("{\"number\":", stdout);
-        WriteJsonString(number);
-        std::printf(",\"link\":\"%s\"}\n", expected::Link(number).c_str());
-    }
+    std::fputs("{\"number\":", stdout);
+    WriteJsonString(number);
+    std::printf(",\"link\":\"%s\"}\n", expected::Link(number).c_str());
+}
+
+void PrintAllExpected()
+{
+    for (const std::wstring& number : expected::kTypedNumbers)
+        PrintExpected(number);
+    for (const std::wstring& number : kMoreNumbers)
+        PrintExpected(number);
 }
 } // namespace
 
@@ -61,7 +58,7 @@ int main(int argc, char** argv)
     if (argc == 2 && std::strcmp(argv[1], "script") == 0)
         std::fwrite(kLinkScript, 1, kLinkScriptLength, stdout);
     else if (argc == 2 && std::strcmp(argv[1], "expected") == 0)
-        PrintExpected();
+        PrintAllExpected();
     else
     {
         std::fputs("usage: print_link_script script|expected\n", stderr);
