@@ -7,7 +7,6 @@
 #include "app/focus.h"
 #include "app/icons.h"
 #include "app/label.h"
-#include "app/win32_handles.h"
 
 namespace
 {
@@ -27,9 +26,8 @@ void OnPaint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    UniqueBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
-    if (face)
-        FillRect(dc, &paint.rcPaint, face.get());
+    // The system's own solid brush of the face colour: nothing to create or delete per paint.
+    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
     EndPaint(window, &paint);
 }
 
