@@ -205,6 +205,26 @@ class ScopedEnvironmentVariable
     const wchar_t* m_name;
 };
 
+// Where OLE cannot be initialised the program still greets the user and shows its window, and
+// reports nothing.
+TEST(OleFailure, TheProgramStillGreetsAndShowsItsWindowWithoutAnError)
+{
+    Program program(e2e::BesideTests(L"qqgrouplink_olefails.exe"));
+    ASSERT_TRUE(program.Started());
+    HWND notice = program.WaitForNotice();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(e2e::WindowText(notice), kNoticeCaption);
+    EXPECT_EQ(MessageBoxText(notice), kNoticeText);
+
+    ASSERT_TRUE(program.DismissNotice(notice));
+    HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    ExpectFreshMainWindow(program);
+    EXPECT_FALSE(AnyVisibleWindowBut(program.ProcessId(), main)) << "no error message";
+    CloseAndExpectCleanExit(program);
+}
+
 // The id of the window whose creation fails: 0 for the main window, else a
 // control.
 class FatalFailure : public ::testing::TestWithParam<int>
