@@ -37,25 +37,48 @@ void MoveFocus(int step)
     FocusTabStopAfter(TabPosition(GetFocus()), step);
 }
 
+void RememberFocusedControl(HWND window)
+{
+    // Only a control is worth remembering; otherwise what was remembered before stays.
+    HWND focus = GetFocus();
+    if (focus && IsChild(window, focus))
+        g_rememberedFocus = focus;
+}
+
 bool OnActivate(HWND window, bool active)
 {
     if (!active)
     {
-        HWND focus = GetFocus();
-        g_rememberedFocus = focus && IsChild(window, focus) ? focus : nullptr;
+        RememberFocusedControl(window);
         return false;
     }
-    if (IsIconic(window) || !g_rememberedFocus || !IsWindow(g_rememberedFocus))
+    if (IsIconic(window))
         return false;
+    if (RestoreRememberedFocus())
+        return true;
+    // The default handling would take the focus from a control that already has it (Wine
+    // restores a minimised window by focusing it before activating it).
+    HWND focus = GetFocus();
+    return focus && IsChild(window, focus);
+}
+
+bool RestoreRememberedFocus()
+{
     HWND remembered = g_rememberedFocus;
     g_rememberedFocus = nullptr;
+    if (!remembered || !IsWindow(remembered))
+        return false;
     SetFocus(remembered);
     return true;
 }
 
-void OnMainWindowFocus()
+void OnMainWindowFocus(HWND window)
 {
-    FocusTabStopAfter(kTabStopCount, +1);
+    // A minimised window keeps the focus itself; its controls get it back once it is restored.
+    if (IsIconic(window))
+        return;
+    if (!RestoreRememberedFocus())
+        FocusTabStopAfter(kTabStopCount, +1);
 }
 
 void ForgetFocus()

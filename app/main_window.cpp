@@ -72,8 +72,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         break;
     case WM_SETFOCUS:
-        OnMainWindowFocus();
+        OnMainWindowFocus(window);
         return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE)
+            RememberFocusedControl(window);
+        break;
     case WM_NCDESTROY:
         OnNcDestroy();
         return 0;

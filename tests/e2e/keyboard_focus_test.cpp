@@ -157,4 +157,26 @@ TEST_F(KeyboardAndFocus, SwitchingAwayAndBackGivesTheFocusBackToTheControlThatHa
         EXPECT_TRUE(WaitForFocus(m_program, id)) << "the focus should come back to " << id;
     }
 }
+
+// The window can be minimised and restored (it has no frame to resize or maximise by); the
+// restored window has its size and gives the focus back to the control that had it.
+TEST_F(KeyboardAndFocus, MinimisingAndRestoringKeepsTheSizeAndTheFocus)
+{
+    HWND main = m_program.MainWindow();
+    e2e::PressKey(VK_TAB);
+    ASSERT_TRUE(WaitForFocus(m_program, kConvertButton));
+
+    SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(main) != FALSE; }));
+    SendMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(main) == FALSE && IsWindowVisible(main); }));
+    ASSERT_TRUE(e2e::BringToFront(main));
+
+    RECT rect;
+    GetWindowRect(main, &rect);
+    EXPECT_EQ(rect.right - rect.left, 374);
+    EXPECT_EQ(rect.bottom - rect.top, 175);
+    EXPECT_TRUE(WaitForFocus(m_program, kConvertButton))
+        << "focus is on id " << GetDlgCtrlID(e2e::FocusOf(main)) << ", active " << (GetForegroundWindow() == main);
+}
 } // namespace
