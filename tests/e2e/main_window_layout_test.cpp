@@ -147,21 +147,36 @@ TEST_F(MainWindowLayout, EditBoxesSetTheirTextInTheGuiFont)
     }
 }
 
-TEST_F(MainWindowLayout, GroupBoxShowsOneTextLineInTheMiddleOfItsHeight)
+// Where a box's text line lies on the screen: its window rectangle, and the top and height of
+// its client area.
+struct BoxLine
 {
-    HWND box = Control(kGroupBox);
     RECT window;
-    GetWindowRect(box, &window);
+    int lineTop;
+    int lineHeight;
+};
+
+BoxLine LineOf(HWND box)
+{
+    BoxLine line = {};
+    GetWindowRect(box, &line.window);
     RECT client;
     GetClientRect(box, &client);
     POINT clientOrigin = {0, 0};
     ClientToScreen(box, &clientOrigin);
+    line.lineTop = clientOrigin.y;
+    line.lineHeight = client.bottom - client.top;
+    return line;
+}
 
+TEST_F(MainWindowLayout, GroupBoxShowsOneTextLineInTheMiddleOfItsHeight)
+{
+    const BoxLine box = LineOf(Control(kGroupBox));
     const int line = StockFontLineHeight(DEFAULT_GUI_FONT);
     const int edge = GetSystemMetrics(SM_CYEDGE);
     const int innerHeight = 32 - 2 * edge;
-    EXPECT_EQ(client.bottom - client.top, line);
-    EXPECT_EQ(clientOrigin.y - window.top, edge + (innerHeight - line) / 2);
+    EXPECT_EQ(box.lineHeight, line);
+    EXPECT_EQ(box.lineTop - box.window.top, edge + (innerHeight - line) / 2);
 }
 
 TEST_F(MainWindowLayout, ClickAboveOrBelowTheGroupBoxLineLeavesTheCaret)
@@ -172,14 +187,10 @@ TEST_F(MainWindowLayout, ClickAboveOrBelowTheGroupBoxLineLeavesTheCaret)
     ASSERT_TRUE(WaitForText(box, L"12345678"));
     SendMessageW(box, EM_SETSEL, 2, 2);
 
-    RECT window;
-    GetWindowRect(box, &window);
-    RECT client;
-    GetClientRect(box, &client);
-    POINT lineTop = {0, 0};
-    ClientToScreen(box, &lineTop);
+    const BoxLine line = LineOf(box);
+    const RECT& window = line.window;
     const int x = window.left + (window.right - window.left) / 2;
-    for (int y : {(window.top + lineTop.y) / 2 + 1, (lineTop.y + client.bottom + window.bottom) / 2})
+    for (int y : {(window.top + line.lineTop) / 2 + 1, (line.lineTop + line.lineHeight + window.bottom) / 2})
     {
         POINT point = {x, y};
         ScreenToClient(Main(), &point);
@@ -189,7 +200,7 @@ TEST_F(MainWindowLayout, ClickAboveOrBelowTheGroupBoxLineLeavesTheCaret)
         EXPECT_EQ(LOWORD(SendMessageW(box, EM_GETSEL, 0, 0)), 2) << "click at y " << y;
     }
     // A click on the line itself does move the caret, to the end of the text.
-    POINT onLine = {x, lineTop.y + (client.bottom / 2)};
+    POINT onLine = {x, line.lineTop + line.lineHeight / 2};
     ScreenToClient(Main(), &onLine);
     e2e::ClickClient(Main(), onLine);
     EXPECT_TRUE(e2e::WaitUntil([&] { return LOWORD(SendMessageW(box, EM_GETSEL, 0, 0)) == 8; }));
