@@ -133,19 +133,21 @@ LRESULT CALLBACK EditBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND:
         return OnEraseBackground(box, *state, wParam);
     case WM_NCCALCSIZE:
-        return state->centreTextLine ? OnNcCalcSize(box, *state, wParam, lParam)
-                                     : CallEditProc(box, *state, message, wParam, lParam);
+        if (state->centreTextLine)
+            return OnNcCalcSize(box, *state, wParam, lParam);
+        break;
     case WM_NCPAINT:
-        return state->centreTextLine ? OnNcPaint(box, *state, wParam, lParam)
-                                     : CallEditProc(box, *state, message, wParam, lParam);
+        if (state->centreTextLine)
+            return OnNcPaint(box, *state, wParam, lParam);
+        break;
     case WM_NCHITTEST:
-        return state->centreTextLine ? OnNcHitTest(box, *state, wParam, lParam)
-                                     : CallEditProc(box, *state, message, wParam, lParam);
+        if (state->centreTextLine)
+            return OnNcHitTest(box, *state, wParam, lParam);
+        break;
     case WM_NCDESTROY:
         return OnNcDestroy(box, state, wParam, lParam);
-    default:
-        return CallEditProc(box, *state, message, wParam, lParam);
     }
+    return CallEditProc(box, *state, message, wParam, lParam);
 }
 } // namespace
 

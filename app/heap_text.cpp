@@ -1,6 +1,5 @@
 #include "app/heap_text.h"
 
-#include <cstring>
 #include <new>
 
 #include "app/fatal.h"
@@ -14,11 +13,4 @@ HeapText AllocateText(std::size_t length)
     if (!text)
         FatalExit(kOutOfMemoryText);
     return text;
-}
-
-HeapText CopyText(const char* text, std::size_t length)
-{
-    HeapText copy = AllocateText(length);
-    std::memcpy(copy.get(), text, length);
-    return copy;
 }

@@ -9,6 +9,3 @@ using HeapText = std::unique_ptr<char[]>;
 
 // A block for `length` characters plus the NUL, zero-filled. Running out of memory is fatal.
 HeapText AllocateText(std::size_t length);
-
-// A fresh copy of the first `length` characters of `text`, NUL-terminated.
-HeapText CopyText(const char* text, std::size_t length);
